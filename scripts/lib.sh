@@ -1,0 +1,85 @@
+# Shared by the project's scripts: installing what is missing, building,
+# and a private virtual display. Sourced, not run.
+
+# Debian packages the program needs to build and run.
+RUN_PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins fonts-ipafont-gothic
+    xvfb xauth xdotool x11-utils imagemagick)
+# ...and to run the tests.
+TEST_PACKAGES=("${RUN_PACKAGES[@]}" googletest libgtest-dev)
+
+# Installs the packages that are not installed yet: one `apt-get update`,
+# then one `apt-get install -y`. Does nothing when all are there.
+ensure_packages() {
+    local missing=() p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q '^install ok installed' ||
+            missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Installing missing packages: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -q >/dev/null
+    "${sudo[@]}" apt-get install -y -q "${missing[@]}" >/dev/null
+}
+
+# Configures (once) and builds into build/ (or $BUILD_DIR).
+build_project() {
+    local dir=${BUILD_DIR:-build}
+    if [ ! -f "$dir/CMakeCache.txt" ]; then
+        cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    fi
+    cmake --build "$dir" -j "$(nproc)" -- --no-print-directory
+}
+
+# Qt wants a private runtime directory; give it one instead of a warning.
+ensure_runtime_dir() {
+    if [ -z "${XDG_RUNTIME_DIR:-}" ] || [ ! -d "$XDG_RUNTIME_DIR" ]; then
+        XDG_RUNTIME_DIR=$(mktemp -d /tmp/runtime-XXXXXX)
+        chmod 700 "$XDG_RUNTIME_DIR"
+        export XDG_RUNTIME_DIR
+    fi
+}
+
+# Starts Xvfb on a free display, sets DISPLAY and XVFB_PID. The caller stops
+# it with stop_xvfb (an EXIT trap is the usual place).
+start_xvfb() {
+    local fifo
+    fifo=$(mktemp -u /tmp/xvfb-display-XXXXXX)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp 3>"$fifo" \
+        >/dev/null 2>&1 &
+    XVFB_PID=$!
+    local number
+    read -r -t 20 number <"$fifo" || number=
+    rm -f "$fifo"
+    if [ -z "$number" ]; then
+        echo "Xvfb did not start" >&2
+        return 1
+    fi
+    export DISPLAY=":$number"
+}
+
+stop_xvfb() {
+    if [ -n "${XVFB_PID:-}" ]; then
+        kill "$XVFB_PID" 2>/dev/null || true
+        wait "$XVFB_PID" 2>/dev/null || true
+        XVFB_PID=
+    fi
+}
+
+# Waits until a visible window with the program's title exists and prints
+# its id.
+wait_for_window() {
+    local id i
+    for i in $(seq 1 100); do
+        id=$(xdotool search --onlyvisible --name '^密度の練習問題$' 2>/dev/null | head -n 1)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}

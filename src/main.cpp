@@ -1,0 +1,12 @@
+// Density drill: one window, ten questions.
+#include <QApplication>
+
+#include "window/QuizWindow.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("density-drill");
+    QuizWindow window;
+    window.ShowCentred();
+    return QApplication::exec();
+}
