@@ -205,7 +205,8 @@ void QuizWindow::ShowCentred() {
     const QScreen* screen = this->screen();
     if (screen != nullptr) {
         const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(ClientWidth / 2, ClientHeight / 2));
+        move(area.x() + (area.width() - ClientWidth) / 2,
+             area.y() + (area.height() - ClientHeight) / 2);
     }
     show();
 }

@@ -1,0 +1,88 @@
+# Helpers for tests that drive the real program on a bare X server (Xvfb,
+# no window manager) with the mouse and keyboard, as a pupil would.
+# Sourced by the test scripts; $1 of the script is the program to run.
+
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+. "$here/../../scripts/lib.sh"
+
+PROGRAM=${1:?usage: $0 path/to/density-drill}
+WORK=$(mktemp -d /tmp/x11test-XXXXXX)
+APP_PID=
+WIN=
+
+x11_cleanup() {
+    if [ -n "$APP_PID" ]; then
+        kill "$APP_PID" 2>/dev/null || true
+        wait "$APP_PID" 2>/dev/null || true
+    fi
+    stop_xvfb
+    rm -rf "$WORK"
+}
+trap x11_cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Starts Xvfb and the program; sets APP_PID and WIN (the window id).
+start_program() {
+    ensure_runtime_dir
+    start_xvfb
+    "$PROGRAM" >"$WORK/out.log" 2>&1 &
+    APP_PID=$!
+    WIN=$(wait_for_window) || fail "the window did not appear"
+    sleep 0.3 # the first paint
+}
+
+# Waits for the program to exit and checks its status.
+expect_exit() {
+    local want=$1 i
+    for i in $(seq 1 50); do
+        kill -0 "$APP_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$APP_PID" 2>/dev/null && fail "the program is still running"
+    local status=0
+    wait "$APP_PID" || status=$?
+    APP_PID=
+    [ "$status" -eq "$want" ] || fail "exit status $status, expected $want"
+}
+
+# Saves a screenshot of the window to the given file.
+shot() { import -window "$WIN" "$1"; }
+
+# Number of pure yellow pixels in a screenshot, optionally within a region
+# given as WxH+X+Y.
+yellow_pixels() {
+    local file=$1 crop=${2:-}
+    local args=("$file")
+    [ -n "$crop" ] && args+=(-crop "$crop" +repage)
+    convert "${args[@]}" -fill black +opaque '#FFFF00' -fill white -opaque '#FFFF00' \
+        -format '%[fx:round(mean*w*h)]' info:
+}
+
+# Number of pixels that differ between two screenshots, optionally within a
+# region given as WxH+X+Y.
+changed_pixels() {
+    local a=$1 b=$2 crop=${3:-}
+    if [ -n "$crop" ]; then
+        convert "$a" -crop "$crop" +repage "$WORK/a.png"
+        convert "$b" -crop "$crop" +repage "$WORK/b.png"
+        a=$WORK/a.png b=$WORK/b.png
+    fi
+    compare -metric AE "$a" "$b" null: 2>&1 || true
+}
+
+# Clicks the window at client coordinates x y.
+click_at() {
+    xdotool mousemove --window "$WIN" "$1" "$2" click 1
+    sleep 0.05
+}
+
+# Window geometry as "X Y W H" (client area).
+window_geometry() {
+    xwininfo -id "$WIN" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
+        /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
+}
