@@ -3,7 +3,7 @@
 
 # Debian packages the program needs to build and run.
 RUN_PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins fonts-ipafont-gothic
-    xvfb xauth xdotool x11-utils imagemagick)
+    xvfb xauth xdotool x11-utils xclip imagemagick)
 # ...and to run the tests.
 TEST_PACKAGES=("${RUN_PACKAGES[@]}" googletest libgtest-dev)
 

@@ -3,8 +3,11 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
+#include <QTest>
 #include <cmath>
 
 #include "RecordingForm.h"
@@ -118,6 +121,70 @@ TEST(Window, ClearDrawingKeepsControlsAndActivationHappensOnce) {
     }
     EXPECT_FALSE(anyLine);
     EXPECT_TRUE(Edit(window, "Text3")->isVisible());
+    EXPECT_EQ(Edit(window, "Text3")->text(), weight);
+}
+
+// Presses the keypad keys that spell n, as a pupil would with the mouse.
+void ClickNumber(QuizWindow& window, int n) {
+    for (const char digit : std::to_string(n)) {
+        const QString name = QString("Command2_%1").arg(digit - '0');
+        QPushButton* key = window.findChild<QPushButton*>(name);
+        ASSERT_NE(key, nullptr) << name.toStdString();
+        QTest::mouseClick(key, Qt::LeftButton);
+    }
+}
+
+void Click(QuizWindow& window, const char* name) {
+    QPushButton* button = window.findChild<QPushButton*>(name);
+    ASSERT_NE(button, nullptr) << name;
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+TEST(Window, ClickingARightThenAWrongAnswer) {
+    QuizWindow window;
+    window.ShowCentred();
+    QLabel* label8 = window.findChild<QLabel*>("Label8");
+    ASSERT_NE(label8, nullptr);
+
+    const int density = static_cast<int>(window.Quiz().State().Density);
+    ClickNumber(window, density);
+    QString entry;
+    for (const char digit : std::to_string(density)) {
+        entry += QString(" %1").arg(digit);
+    }
+    EXPECT_EQ(Edit(window, "Text7")->text(), entry);
+    Click(window, "Command3");
+    EXPECT_EQ(Edit(window, "Text4")->text(), entry);
+    EXPECT_EQ(Edit(window, "Text6")->text(), "10");
+    EXPECT_EQ(Edit(window, "Text2_1")->text(), "○");
+    EXPECT_TRUE(label8->isHidden());
+
+    Click(window, "Command5");
+    EXPECT_EQ(Edit(window, "Text4")->text(), "");
+    EXPECT_EQ(Edit(window, "Text7")->text(), "");
+    const int second = static_cast<int>(window.Quiz().State().Density);
+    ClickNumber(window, second + 1);
+    Click(window, "Command2_11");
+    ClickNumber(window, 5);
+    Click(window, "Command3");
+    EXPECT_EQ(Edit(window, "Text2_2")->text(), "×");
+    EXPECT_EQ(Edit(window, "Text6")->text(), "10");
+    EXPECT_TRUE(label8->isVisible());
+    EXPECT_EQ(label8->text(), QString("正解は %1").arg(second));
+
+    Click(window, "Command2_10");
+    EXPECT_EQ(Edit(window, "Text7")->text(), "");
+}
+
+TEST(Window, ClosingTheWindowEndsTheQuizLikeQuit) {
+    QuizWindow window;
+    window.ShowCentred();
+    EXPECT_FALSE(window.Quiz().Ended());
+    window.close();
+    EXPECT_TRUE(window.Quiz().Ended());
+    // Clicks after the end reach nothing.
+    const QString weight = Edit(window, "Text3")->text();
+    Click(window, "Command5");
     EXPECT_EQ(Edit(window, "Text3")->text(), weight);
 }
 
