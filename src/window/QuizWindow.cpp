@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStringList>
+#include <QtMath>
 #include <limits>
 
 namespace {
@@ -49,9 +50,19 @@ constexpr int Pt15_75 = 21;
 constexpr int Pt14_25 = 19;
 constexpr int Pt12 = 16;
 constexpr int Pt9_75 = 13;
+constexpr int Pt9 = 12;
+
+// The window's own font, used by the controls that name none: the
+// proportional Gothic at 9 points, not bold.
+QFont WindowFont() {
+    QFont font = P(Pt9);
+    font.setBold(false);
+    return font;
+}
 
 const QColor YellowColour(255, 255, 0);
 const QColor BlueColour(0, 0, 192);
+const QColor DisabledTextColour(109, 109, 109);
 
 QColor ToQColor(Colour c) {
     return {c.red, c.green, c.blue};
@@ -65,6 +76,25 @@ void SetColours(QWidget* widget, const QColor& text, const QColor& background) {
     widget->setAutoFillBackground(true);
 }
 
+// The caption of the score label with its wide blanks narrowed just enough
+// for the whole caption to fit the label, so that the score box covers the
+// blanks and 点 stays visible to its right. Plain text when it fits as it is.
+QString FittedScoreCaption(const QString& head, const QString& blanks, const QString& tail,
+                           const QFont& font, int width) {
+    const QString plain = head + blanks + tail;
+    const int excess = QFontMetrics(font).horizontalAdvance(plain) - width;
+    if (excess <= 0 || blanks.isEmpty()) {
+        return plain;
+    }
+    const auto count = static_cast<int>(blanks.size());
+    const int narrowing = (excess + count - 1) / count;
+    return QString("<p style=\"white-space:pre\">%1<span style=\"letter-spacing:-%2px\">%3</span>"
+                   "%4</p>")
+        .arg(head)
+        .arg(narrowing)
+        .arg(blanks, tail);
+}
+
 } // namespace
 
 QuizWindow::QuizWindow(QWidget* parent) : QWidget(parent), form_(*this) {
@@ -72,6 +102,7 @@ QuizWindow::QuizWindow(QWidget* parent) : QWidget(parent), form_(*this) {
     setWindowTitle("密度の練習問題");
     setFixedSize(ClientWidth, ClientHeight);
     SetColours(this, Qt::white, Qt::black);
+    setFont(WindowFont());
     // Everything is painted from the drawing image; no need to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     ResetDrawing();
@@ -82,6 +113,8 @@ QuizWindow::QuizWindow(QWidget* parent) : QWidget(parent), form_(*this) {
 QuizWindow::~QuizWindow() = default;
 
 void QuizWindow::BuildControls() {
+    // Every control gets an accessible name saying what it is, so that a
+    // screen reader announces it; labels are announced by their captions.
     auto label = [this](const char* name, int x, int y, int w, int h, const QString& text,
                         const QFont& font, const QColor& fg, const QColor& bg) {
         auto* l = new QLabel(text, this);
@@ -93,23 +126,32 @@ void QuizWindow::BuildControls() {
         return l;
     };
     auto box = [this](const char* name, int x, int y, int w, int h, const QFont& font,
-                      Qt::Alignment align, bool enabled) {
+                      Qt::Alignment align, bool enabled, const QString& accessibleName) {
         auto* e = new QLineEdit(this);
         e->setObjectName(name);
         e->setGeometry(x, y, w, h);
         e->setFont(font);
         e->setAlignment(align | Qt::AlignVCenter);
         e->setEnabled(enabled);
+        e->setAccessibleName(accessibleName);
         // An entry of any length is kept whole.
         e->setMaxLength(std::numeric_limits<int>::max());
+        if (!enabled) {
+            // Disabled boxes still show the question numbers, the marks and
+            // the credit: a darker grey than the usual one keeps them legible.
+            QPalette palette = e->palette();
+            palette.setColor(QPalette::Disabled, QPalette::Text, DisabledTextColour);
+            e->setPalette(palette);
+        }
         return e;
     };
     auto button = [this](const char* name, int x, int y, int w, int h, const QString& caption,
-                         const QFont& font) {
+                         const QFont& font, const QString& accessibleName) {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(name);
         b->setGeometry(x, y, w, h);
         b->setFont(font);
+        b->setAccessibleName(accessibleName);
         // Enter presses the focused button, as Space does.
         b->setAutoDefault(true);
         return b;
@@ -120,19 +162,24 @@ void QuizWindow::BuildControls() {
     label1->setFrameStyle(QFrame::Box | QFrame::Plain);
     label1->setLineWidth(1);
 
-    auto* command1 = button("Command1", 696, 8, 89, 41, "終　了", P(Pt12));
-    label("Label7", 488, 24, 161, 25, "得点　　　　　　点", P(Pt15_75), Qt::white, Qt::black);
-    text6_ = box("Text6", 536, 16, 81, 33, P(Pt15_75), Qt::AlignHCenter, true);
+    auto* command1 = button("Command1", 696, 8, 89, 41, "終　了", P(Pt12), "終了");
+    // The score box, made after the label, lies over the label's blanks.
+    auto* label7 = label("Label7", 488, 24, 161, 25, "", P(Pt15_75), Qt::white, Qt::black);
+    label7->setText(
+        FittedScoreCaption("得点", "　　　　　　", "点", label7->font(), label7->width()));
+    text6_ = box("Text6", 536, 16, 81, 33, P(Pt15_75), Qt::AlignHCenter, true, "得点");
     label("Label2", 88, 88, 249, 25, "を1立方cmの直方体とします", P(Pt14_25), Qt::white, Qt::black);
     label("Label3", 248, 152, 161, 25, "この物体の重さは", P(Pt14_25), Qt::white, Qt::black);
-    text3_ = box("Text3", 416, 146, 81, 31, P(Pt15_75), Qt::AlignRight, true);
+    text3_ =
+        box("Text3", 416, 146, 81, 31, P(Pt15_75), Qt::AlignRight, true, "この物体の重さ（g重）");
     label("Label4", 512, 152, 81, 25, "g重です", P(Pt14_25), Qt::white, Qt::black);
     label("Label5", 472, 232, 65, 25, "密度は", P(Pt14_25), Qt::white, Qt::black);
-    text4_ = box("Text4", 544, 227, 97, 30, P(Pt15_75), Qt::AlignRight, true);
+    text4_ = box("Text4", 544, 227, 97, 30, P(Pt15_75), Qt::AlignRight, true,
+                 "採点した密度の答え（g重/立方cm）");
     label("Label6", 648, 232, 113, 25, "g重/立方cm", P(Pt14_25), Qt::white, Qt::black);
     label8_ = label("Label8", 504, 264, 193, 33, "", P(Pt15_75), YellowColour, Qt::black);
     label8_->hide();
-    text7_ = box("Text7", 560, 344, 145, 33, P(Pt14_25), Qt::AlignRight, true);
+    text7_ = box("Text7", 560, 344, 145, 33, P(Pt14_25), Qt::AlignRight, true, "答えの入力欄");
 
     // Keypad: rows 7-8-9, 4-5-6, 1-2-3, then 0, point, clear.
     static constexpr int keyLeft[3] = {560, 608, 656};
@@ -145,9 +192,10 @@ void QuizWindow::BuildControls() {
         for (int col = 0; col < 3; ++col) {
             const int index = keyAt[row][col];
             const QByteArray name = "Command2_" + QByteArray::number(index);
-            auto* key =
-                button(name.constData(), keyLeft[col], keyTop[row], 49, 33,
-                       QString::fromUtf8(keyCaption[index]), P(index == 10 ? Pt9_75 : Pt14_25));
+            const QString caption = QString::fromUtf8(keyCaption[index]);
+            const QString spoken = index == 11 ? QString("小数点") : caption;
+            auto* key = button(name.constData(), keyLeft[col], keyTop[row], 49, 33, caption,
+                               P(index == 10 ? Pt9_75 : Pt14_25), spoken + "のキー");
             connect(key, &QPushButton::clicked, this, [this, index] {
                 if (!ended_) {
                     form_.Command2_Click(index);
@@ -156,22 +204,23 @@ void QuizWindow::BuildControls() {
             keys[static_cast<std::size_t>(index)] = key;
         }
     }
-    auto* command3 = button("Command3", 560, 504, 145, 33, "入　　力", P(Pt14_25));
-    auto* command5 = button("Command5", 712, 504, 57, 33, "次", P(Pt14_25));
+    auto* command3 = button("Command3", 560, 504, 145, 33, "入　　力", P(Pt14_25), "入力");
+    auto* command5 = button("Command5", 712, 504, 57, 33, "次", P(Pt14_25), "次の問題");
 
     for (int k = 1; k <= Form1::Questions; ++k) {
         const int designLeft = 88 + 40 * (k - 1);
         const QByteArray n = QByteArray::number(k);
-        text1_[static_cast<std::size_t>(k)] = box(("Text1_" + n).constData(), designLeft, 496, 41,
-                                                  33, P(Pt15_75), Qt::AlignHCenter, false);
-        text2_[static_cast<std::size_t>(k)] = box(("Text2_" + n).constData(), designLeft, 528, 41,
-                                                  33, G(Pt15_75), Qt::AlignHCenter, false);
+        const QString question = QString("第%1問の").arg(k);
+        text1_[static_cast<std::size_t>(k)] =
+            box(("Text1_" + n).constData(), designLeft, 496, 41, 33, P(Pt15_75), Qt::AlignHCenter,
+                false, question + "番号");
+        text2_[static_cast<std::size_t>(k)] =
+            box(("Text2_" + n).constData(), designLeft, 528, 41, 33, G(Pt15_75), Qt::AlignHCenter,
+                false, question + "正誤");
     }
-    auto* text5 = box("Text5", 584, 552, 201, 18, QFont(), Qt::AlignLeft, false);
-    QFont creditFont;
-    creditFont.setPixelSize(12);
-    text5->setFont(creditFont);
-    text5->setText("制作　理科ドリル工房　2026年12月");
+    // The credit line takes the window's own font.
+    auto* text5 = box("Text5", 584, 552, 201, 18, font(), Qt::AlignLeft, false, "制作者と制作年月");
+    text5->setText("制作 理科ドリル工房 2026年12月");
 
     connect(command1, &QPushButton::clicked, this, [this] {
         if (!ended_) {
@@ -212,35 +261,68 @@ void QuizWindow::ShowCentred() {
 }
 
 void QuizWindow::ResetDrawing() {
-    drawing_ = QImage(ClientWidth, ClientHeight, QImage::Format_RGB32);
+    strokes_.clear();
+    RenderDrawing();
+}
+
+// The drawing is kept at the resolution of the screen the window is on: a
+// line one pixel wide covers one whole pixel of the layout at any device
+// pixel ratio, sharp and in its plain colour.
+void QuizWindow::RenderDrawing() {
+    const qreal ratio = devicePixelRatioF();
+    drawing_ =
+        QImage(qCeil(ClientWidth * ratio), qCeil(ClientHeight * ratio), QImage::Format_RGB32);
+    drawing_.setDevicePixelRatio(ratio);
     drawing_.fill(Qt::black);
+    for (const Stroke& stroke : strokes_) {
+        PaintStroke(stroke);
+    }
+}
+
+void QuizWindow::PaintStroke(const Stroke& stroke) {
+    QPainter painter(&drawing_);
+    if (drawing_.devicePixelRatio() != 1) {
+        // Scaled up, a line is filled as a band centred on its path: let the
+        // path run through the pixels' centres so that the band covers whole
+        // layout pixels. (Unscaled one-pixel lines already do.)
+        painter.translate(0.5, 0.5);
+    }
+    painter.setPen(QPen(stroke.colour, 1, Qt::SolidLine, Qt::SquareCap));
+    painter.drawLine(stroke.x1, stroke.y1, stroke.x2, stroke.y2);
+}
+
+void QuizWindow::AddStroke(const Stroke& stroke) {
+    strokes_.push_back(stroke);
+    if (drawing_.devicePixelRatio() == devicePixelRatioF()) {
+        PaintStroke(stroke);
+    } else {
+        RenderDrawing();
+    }
+    update();
 }
 
 void QuizWindow::DrawLine(int x1, int y1, int x2, int y2, Colour colour) {
-    QPainter painter(&drawing_);
-    painter.setPen(QPen(ToQColor(colour), 1));
-    painter.drawLine(x1, y1, x2, y2);
-    painter.end();
-    update();
+    AddStroke({x1, y1, x2, y2, ToQColor(colour)});
 }
 
 void QuizWindow::DrawBox(int x1, int y1, int x2, int y2, Colour colour) {
-    QPainter painter(&drawing_);
-    painter.setPen(QPen(ToQColor(colour), 1));
-    painter.drawLine(x1, y1, x2, y1);
-    painter.drawLine(x2, y1, x2, y2);
-    painter.drawLine(x2, y2, x1, y2);
-    painter.drawLine(x1, y2, x1, y1);
-    painter.end();
-    update();
+    const QColor c = ToQColor(colour);
+    AddStroke({x1, y1, x2, y1, c});
+    AddStroke({x2, y1, x2, y2, c});
+    AddStroke({x2, y2, x1, y2, c});
+    AddStroke({x1, y2, x1, y1, c});
 }
 
 void QuizWindow::ClearDrawing() {
-    drawing_.fill(Qt::black);
+    ResetDrawing();
     update();
 }
 
 void QuizWindow::paintEvent(QPaintEvent* /*event*/) {
+    // Moved to a screen of another pixel ratio: draw the lines afresh.
+    if (drawing_.devicePixelRatio() != devicePixelRatioF()) {
+        RenderDrawing();
+    }
     QPainter painter(this);
     painter.drawImage(0, 0, drawing_);
 }

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QWidget>
 #include <array>
+#include <vector>
 
 #include "quiz/Form1.h"
 #include "window/FormServices.h"
@@ -30,7 +31,8 @@ class QuizWindow : public QWidget, public FormServices {
     void ShowCentred();
 
     const Form1& Quiz() const { return form_; }
-    // The lines drawn so far, over the black background.
+    // The lines drawn so far, over the black background, at the window's
+    // device pixel ratio.
     const QImage& Drawing() const { return drawing_; }
 
     // FormServices
@@ -56,10 +58,19 @@ class QuizWindow : public QWidget, public FormServices {
     void BuildControls();
     QLineEdit* Box(Control box) const;
     QWidget* Widget(Control control) const;
+    // One line of the drawing, in client-area pixels.
+    struct Stroke {
+        int x1, y1, x2, y2;
+        QColor colour;
+    };
     void ResetDrawing();
+    void RenderDrawing();
+    void PaintStroke(const Stroke& stroke);
+    void AddStroke(const Stroke& stroke);
 
     Form1 form_;
     RandomSource random_;
+    std::vector<Stroke> strokes_; // since the last clear
     QImage drawing_;
     bool activated_ = false;
     bool ended_ = false;
