@@ -4,8 +4,9 @@
 # Debian packages the program needs to build and run.
 RUN_PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins fonts-ipafont-gothic
     xvfb xauth xdotool x11-utils xclip imagemagick)
-# ...and to run the tests.
-TEST_PACKAGES=("${RUN_PACKAGES[@]}" googletest libgtest-dev)
+# ...and to run the tests (libx11-dev: a test helper that asks the window to
+# close as a window manager does).
+TEST_PACKAGES=("${RUN_PACKAGES[@]}" googletest libgtest-dev libx11-dev)
 
 # Installs the packages that are not installed yet: one `apt-get update`,
 # then one `apt-get install -y`. Does nothing when all are there.
