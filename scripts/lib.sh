@@ -4,9 +4,11 @@
 # Debian packages the program needs to build and run.
 RUN_PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins fonts-ipafont-gothic
     xvfb xauth xdotool x11-utils xclip imagemagick)
-# ...and to run the tests (libx11-dev: a test helper that asks the window to
-# close as a window manager does).
-TEST_PACKAGES=("${RUN_PACKAGES[@]}" googletest libgtest-dev libx11-dev)
+# ...and to run the tests. libx11-dev: a test helper that asks the window to
+# close as a window manager does. dbus, at-spi2-core, gir1.2-atspi-2.0 and
+# python3-gi: reading the window's accessibility tree as a screen reader does.
+TEST_PACKAGES=("${RUN_PACKAGES[@]}" googletest libgtest-dev libx11-dev
+    dbus at-spi2-core gir1.2-atspi-2.0 python3-gi)
 
 # Installs the packages that are not installed yet: one `apt-get update`,
 # then one `apt-get install -y`. Does nothing when all are there.
