@@ -39,8 +39,8 @@ desktop_entry)
     for c in Education Science; do
         [[ ";$categories" == *";$c;"* ]] || fail "Categories '$categories' lack $c"
     done
-    exec_name=$(desktop_key Exec)
-    [ -x "$root/usr/bin/$exec_name" ] || fail "Exec=$exec_name is not the installed program"
+    exec_line=$(desktop_key Exec)
+    [ -x "$root/usr/bin/${exec_line%% *}" ] || fail "Exec=$exec_line is not the installed program"
     icon=$root/usr/share/icons/hicolor/scalable/apps/$(desktop_key Icon).svg
     [ -f "$icon" ] || fail "Icon=$(desktop_key Icon) is not in hicolor/scalable/apps"
 
