@@ -9,6 +9,10 @@ RUN_PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins fonts-ipafont-gothic
 # python3-gi: reading the window's accessibility tree as a screen reader does.
 TEST_PACKAGES=("${RUN_PACKAGES[@]}" googletest libgtest-dev libx11-dev
     dbus at-spi2-core gir1.2-atspi-2.0 python3-gi)
+# ...and to build the Debian package (dpkg-shlibdeps, and `file`, which CPack
+# uses to find the binaries to scan) and check the desktop files.
+PACKAGE_PACKAGES=(dpkg-dev file)
+TEST_PACKAGES+=("${PACKAGE_PACKAGES[@]}" desktop-file-utils appstream)
 
 # Installs the packages that are not installed yet: one `apt-get update`,
 # then one `apt-get install -y`. Does nothing when all are there.

@@ -6,6 +6,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("density-drill");
+    QGuiApplication::setDesktopFileName(DRILL_APP_ID);
     QuizWindow window;
     window.ShowCentred();
     return QApplication::exec();

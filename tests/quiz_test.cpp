@@ -266,3 +266,30 @@ TEST(Input, ScoreWidensInsteadOfWrapping) {
 }
 
 } // namespace
+
+#include "window/RandomSource.h"
+
+namespace {
+
+TEST(RandomSourceTest, FixedBySeedAndAlwaysBelowOne) {
+    for (int seed = 0; seed < 60; ++seed) {
+        RandomSource a, b, other;
+        a.Seed(seed);
+        b.Seed(seed);
+        other.Seed(seed + 1);
+        bool differs = false;
+        for (int i = 0; i < 1000; ++i) {
+            const double r = a.Next();
+            ASSERT_GE(r, 0.0);
+            ASSERT_LT(r, 1.0);
+            ASSERT_EQ(r, b.Next());
+            differs = differs || r != other.Next();
+        }
+        EXPECT_TRUE(differs);
+    }
+    const int seconds = LocalClockSeconds();
+    EXPECT_GE(seconds, 0);
+    EXPECT_LE(seconds, 59);
+}
+
+} // namespace
