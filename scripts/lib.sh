@@ -4,8 +4,8 @@
 # Debian packages the program needs to build and run.
 RUN_PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins fonts-ipafont-gothic
     xvfb xauth xdotool x11-utils imagemagick)
-# ...and to run the tests.
-TEST_PACKAGES=("${RUN_PACKAGES[@]}" googletest libgtest-dev)
+# ...and to run the tests (clang and its runtimes for the fuzz targets).
+TEST_PACKAGES=("${RUN_PACKAGES[@]}" googletest libgtest-dev clang-14 libclang-rt-14-dev)
 
 # Installs the packages that are not installed yet: one `apt-get update`,
 # then one `apt-get install -y`. Does nothing when all are there.
@@ -31,6 +31,20 @@ build_project() {
         cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     fi
     cmake --build "$dir" -j "$(nproc)" -- --no-print-directory
+}
+
+# The same project built with AddressSanitizer and UndefinedBehaviorSanitizer,
+# into build-asan/.
+build_sanitized() {
+    BUILD_DIR=build-asan build_project -DDRILL_SANITIZE=ON
+}
+
+# The fuzz targets (clang with libFuzzer, the logic only), into build-fuzz/.
+build_fuzzers() {
+    if [ ! -f build-fuzz/CMakeCache.txt ]; then
+        cmake -S tests/fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
+    fi
+    cmake --build build-fuzz -j "$(nproc)" -- --no-print-directory
 }
 
 # Qt wants a private runtime directory; give it one instead of a warning.
