@@ -122,13 +122,3 @@ TEST(Window, ClearDrawingKeepsControlsAndActivationHappensOnce) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    // Headless unless told otherwise.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
