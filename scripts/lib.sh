@@ -13,6 +13,8 @@ TEST_PACKAGES=("${RUN_PACKAGES[@]}" googletest libgtest-dev libx11-dev
 # uses to find the binaries to scan) and check the desktop files.
 PACKAGE_PACKAGES=(dpkg-dev file)
 TEST_PACKAGES+=("${PACKAGE_PACKAGES[@]}" desktop-file-utils appstream)
+# ...and clang with its runtimes for the fuzz targets.
+TEST_PACKAGES+=(clang-14 libclang-rt-14-dev)
 
 # Installs the packages that are not installed yet: one `apt-get update`,
 # then one `apt-get install -y`. Does nothing when all are there.
@@ -38,6 +40,20 @@ build_project() {
         cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     fi
     cmake --build "$dir" -j "$(nproc)" -- --no-print-directory
+}
+
+# The same project built with AddressSanitizer and UndefinedBehaviorSanitizer,
+# into build-asan/.
+build_sanitized() {
+    BUILD_DIR=build-asan build_project -DDRILL_SANITIZE=ON
+}
+
+# The fuzz targets (clang with libFuzzer, the logic only), into build-fuzz/.
+build_fuzzers() {
+    if [ ! -f build-fuzz/CMakeCache.txt ]; then
+        cmake -S tests/fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
+    fi
+    cmake --build build-fuzz -j "$(nproc)" -- --no-print-directory
 }
 
 # Qt wants a private runtime directory; give it one instead of a warning.
