@@ -96,7 +96,7 @@ stop_xvfb() {
 # its id.
 wait_for_window() {
     local id i
-    for i in $(seq 1 100); do
+    for i in $(seq 1 300); do
         id=$(xdotool search --onlyvisible --name '^密度の練習問題$' 2>/dev/null | head -n 1)
         if [ -n "$id" ]; then
             echo "$id"

@@ -15,10 +15,16 @@ press_quit() { click_at 740 28; }
 # The text of an editable box, as a pupil would copy it: click, select all,
 # copy, and read the clipboard.
 box_text() {
+    local marker="(not copied yet)" text i
+    printf '%s' "$marker" | xclip -i -selection clipboard
     click_at "$1" "$2"
     xdotool key --clearmodifiers ctrl+a ctrl+c
-    sleep 0.1
-    xclip -o -selection clipboard 2>/dev/null || true
+    for i in $(seq 1 100); do
+        text=$(xclip -o -selection clipboard 2>/dev/null || true)
+        [ "$text" != "$marker" ] && break
+        sleep 0.1
+    done
+    printf '%s' "$text"
 }
 weight_text() { box_text 456 161; }
 score_text() { box_text 576 32; }

@@ -33,13 +33,20 @@ start_program() {
     "$PROGRAM" >"$WORK/out.log" 2>&1 &
     APP_PID=$!
     WIN=$(wait_for_window) || fail "the window did not appear"
-    sleep 0.3 # the first paint
+    # The first paint: wait until the key cube is on screen.
+    local i
+    for i in $(seq 1 300); do
+        shot "$WORK/start.png" 2>/dev/null &&
+            [ "$(yellow_pixels "$WORK/start.png" 66x36+15+75)" -gt 150 ] && return 0
+        sleep 0.1
+    done
+    fail "the key cube was never painted"
 }
 
 # Waits for the program to exit and checks its status.
 expect_exit() {
     local want=$1 i
-    for i in $(seq 1 50); do
+    for i in $(seq 1 150); do
         kill -0 "$APP_PID" 2>/dev/null || break
         sleep 0.1
     done
@@ -73,6 +80,18 @@ changed_pixels() {
         a=$WORK/a.png b=$WORK/b.png
     fi
     compare -metric AE "$a" "$b" null: 2>&1 || true
+}
+
+# Waits (up to 10 s, the machine may be busy) until a fresh screenshot
+# matches a reference within a region, and fails with the message if never.
+wait_same() {
+    local reference=$1 region=$2 message=$3 i
+    for i in $(seq 1 100); do
+        shot "$WORK/now.png"
+        [ "$(changed_pixels "$reference" "$WORK/now.png" "$region")" = 0 ] && return 0
+        sleep 0.2
+    done
+    fail "$message"
 }
 
 # Clicks the window at client coordinates x y.
