@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -14,16 +15,30 @@
 
 namespace {
 
+// The first of the families that is installed, or all of them when none is
+// (the toolkit then picks a substitute). Naming only the installed one
+// spares the toolkit a search through the missing ones for every font.
+QStringList Installed(const QStringList& families) {
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& family : families) {
+        if (installed.contains(family)) {
+            return {family};
+        }
+    }
+    return families;
+}
+
 // The two Gothic faces the layout was made with, each followed by its
 // closest stand-in on a free desktop and then any Japanese Gothic.
 const QStringList& ProportionalGothic() {
-    static const QStringList families{"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic",
-                                      "IPAGothic",       "VL PGothic", "Noto Sans CJK JP"};
+    static const QStringList families = Installed({"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic",
+                                                   "IPAGothic", "VL PGothic", "Noto Sans CJK JP"});
     return families;
 }
 const QStringList& MonospaceGothic() {
-    static const QStringList families{"ＭＳ ゴシック", "MS Gothic", "IPAGothic",
-                                      "IPAPGothic",    "VL Gothic", "Noto Sans Mono CJK JP"};
+    static const QStringList families =
+        Installed({"ＭＳ ゴシック", "MS Gothic", "IPAGothic", "IPAPGothic", "VL Gothic",
+                   "Noto Sans Mono CJK JP"});
     return families;
 }
 
@@ -102,6 +117,10 @@ QuizWindow::QuizWindow(QWidget* parent) : QWidget(parent), form_(*this) {
     setWindowTitle("密度の練習問題");
     setFixedSize(ClientWidth, ClientHeight);
     SetColours(this, Qt::white, Qt::black);
+    // A text box lays out its empty text in the application's font before
+    // it takes any other: make that a font the window uses anyway, not one
+    // more to load.
+    QApplication::setFont(WindowFont());
     setFont(WindowFont());
     // Everything is painted from the drawing image; no need to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
