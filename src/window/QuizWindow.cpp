@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -122,7 +123,7 @@ QuizWindow::QuizWindow(QWidget* parent) : QWidget(parent), form_(*this) {
     // more to load.
     QApplication::setFont(WindowFont());
     setFont(WindowFont());
-    // Everything is painted from the drawing image; no need to erase first.
+    // paintEvent paints every pixel itself; no need to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     ResetDrawing();
     BuildControls();
@@ -281,6 +282,7 @@ void QuizWindow::ShowCentred() {
 
 void QuizWindow::ResetDrawing() {
     strokes_.clear();
+    inked_ = QRect();
     RenderDrawing();
 }
 
@@ -289,8 +291,10 @@ void QuizWindow::ResetDrawing() {
 // pixel ratio, sharp and in its plain colour.
 void QuizWindow::RenderDrawing() {
     const qreal ratio = devicePixelRatioF();
-    drawing_ =
-        QImage(qCeil(ClientWidth * ratio), qCeil(ClientHeight * ratio), QImage::Format_RGB32);
+    const QSize size(qCeil(ClientWidth * ratio), qCeil(ClientHeight * ratio));
+    if (drawing_.size() != size) {
+        drawing_ = QImage(size, QImage::Format_RGB32);
+    }
     drawing_.setDevicePixelRatio(ratio);
     drawing_.fill(Qt::black);
     for (const Stroke& stroke : strokes_) {
@@ -317,7 +321,12 @@ void QuizWindow::AddStroke(const Stroke& stroke) {
     } else {
         RenderDrawing();
     }
-    update();
+    // Only the pixels around the line need painting again.
+    const QRect area = QRect(QPoint(stroke.x1, stroke.y1), QPoint(stroke.x2, stroke.y2))
+                           .normalized()
+                           .adjusted(-1, -1, 1, 1);
+    inked_ |= area;
+    update(area);
 }
 
 void QuizWindow::DrawLine(int x1, int y1, int x2, int y2, Colour colour) {
@@ -333,17 +342,26 @@ void QuizWindow::DrawBox(int x1, int y1, int x2, int y2, Colour colour) {
 }
 
 void QuizWindow::ClearDrawing() {
+    update(inked_);
     ResetDrawing();
-    update();
 }
 
-void QuizWindow::paintEvent(QPaintEvent* /*event*/) {
+void QuizWindow::paintEvent(QPaintEvent* event) {
     // Moved to a screen of another pixel ratio: draw the lines afresh.
     if (drawing_.devicePixelRatio() != devicePixelRatioF()) {
         RenderDrawing();
     }
+    // Black, and the lines copied from the drawing where there are any:
+    // copying the whole drawing would cost far more than the black.
     QPainter painter(this);
-    painter.drawImage(0, 0, drawing_);
+    painter.fillRect(event->rect(), Qt::black);
+    const QRect lines = event->rect() & inked_;
+    if (!lines.isEmpty()) {
+        const qreal ratio = drawing_.devicePixelRatio();
+        painter.drawImage(QRectF(lines), drawing_,
+                          QRectF(lines.x() * ratio, lines.y() * ratio, lines.width() * ratio,
+                                 lines.height() * ratio));
+    }
 }
 
 QLineEdit* QuizWindow::Box(Control box) const {

@@ -74,6 +74,7 @@ class QuizWindow : public QWidget, public FormServices {
     RandomSource random_;
     std::vector<Stroke> strokes_; // since the last clear
     QImage drawing_;
+    QRect inked_; // holds every stroke since the last clear; black elsewhere
     bool activated_ = false;
     bool ended_ = false;
 
