@@ -9,6 +9,10 @@ RUN_PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins fonts-ipafont-gothic
 # python3-gi: reading the window's accessibility tree as a screen reader does.
 TEST_PACKAGES=("${RUN_PACKAGES[@]}" googletest libgtest-dev libx11-dev
     dbus at-spi2-core gir1.2-atspi-2.0 python3-gi)
+# ...and the benchmarks, built with the tests (scripts/bench runs them):
+# libbenchmark-dev for the click handlers' timings; the start-up probe uses
+# libx11-dev too.
+TEST_PACKAGES+=(libbenchmark-dev)
 # ...and to build the Debian package (dpkg-shlibdeps, and `file`, which CPack
 # uses to find the binaries to scan) and check the desktop files.
 PACKAGE_PACKAGES=(dpkg-dev file)

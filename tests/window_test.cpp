@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <cmath>
 
@@ -174,6 +175,24 @@ TEST(Window, ClickingARightThenAWrongAnswer) {
 
     Click(window, "Command2_10");
     EXPECT_EQ(Edit(window, "Text7")->text(), "");
+}
+
+// Next paints only where something changed; what it leaves on screen must
+// still be what painting the whole window afresh shows, with no line of an
+// earlier figure left behind.
+TEST(Window, NextLeavesOnScreenWhatAWholeRepaintShows) {
+    QuizWindow window;
+    window.ShowCentred();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    for (int question = 2; question <= Form1::Questions; ++question) {
+        Click(window, "Command5");
+        QCoreApplication::processEvents();
+        const QImage onScreen = window.screen()->grabWindow(window.winId()).toImage();
+        const QImage afresh = window.grab().toImage();
+        ASSERT_EQ(onScreen.convertToFormat(QImage::Format_RGB32),
+                  afresh.convertToFormat(QImage::Format_RGB32))
+            << "question " << question;
+    }
 }
 
 TEST(Window, ClosingTheWindowEndsTheQuizLikeQuit) {

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -14,16 +16,30 @@
 
 namespace {
 
+// The first of the families that is installed, or all of them when none is
+// (the toolkit then picks a substitute). Naming only the installed one
+// spares the toolkit a search through the missing ones for every font.
+QStringList Installed(const QStringList& families) {
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& family : families) {
+        if (installed.contains(family)) {
+            return {family};
+        }
+    }
+    return families;
+}
+
 // The two Gothic faces the layout was made with, each followed by its
 // closest stand-in on a free desktop and then any Japanese Gothic.
 const QStringList& ProportionalGothic() {
-    static const QStringList families{"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic",
-                                      "IPAGothic",       "VL PGothic", "Noto Sans CJK JP"};
+    static const QStringList families = Installed({"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic",
+                                                   "IPAGothic", "VL PGothic", "Noto Sans CJK JP"});
     return families;
 }
 const QStringList& MonospaceGothic() {
-    static const QStringList families{"ＭＳ ゴシック", "MS Gothic", "IPAGothic",
-                                      "IPAPGothic",    "VL Gothic", "Noto Sans Mono CJK JP"};
+    static const QStringList families =
+        Installed({"ＭＳ ゴシック", "MS Gothic", "IPAGothic", "IPAPGothic", "VL Gothic",
+                   "Noto Sans Mono CJK JP"});
     return families;
 }
 
@@ -102,8 +118,12 @@ QuizWindow::QuizWindow(QWidget* parent) : QWidget(parent), form_(*this) {
     setWindowTitle("密度の練習問題");
     setFixedSize(ClientWidth, ClientHeight);
     SetColours(this, Qt::white, Qt::black);
+    // A text box lays out its empty text in the application's font before
+    // it takes any other: make that a font the window uses anyway, not one
+    // more to load.
+    QApplication::setFont(WindowFont());
     setFont(WindowFont());
-    // Everything is painted from the drawing image; no need to erase first.
+    // paintEvent paints every pixel itself; no need to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     ResetDrawing();
     BuildControls();
@@ -262,6 +282,7 @@ void QuizWindow::ShowCentred() {
 
 void QuizWindow::ResetDrawing() {
     strokes_.clear();
+    inked_ = QRect();
     RenderDrawing();
 }
 
@@ -270,8 +291,10 @@ void QuizWindow::ResetDrawing() {
 // pixel ratio, sharp and in its plain colour.
 void QuizWindow::RenderDrawing() {
     const qreal ratio = devicePixelRatioF();
-    drawing_ =
-        QImage(qCeil(ClientWidth * ratio), qCeil(ClientHeight * ratio), QImage::Format_RGB32);
+    const QSize size(qCeil(ClientWidth * ratio), qCeil(ClientHeight * ratio));
+    if (drawing_.size() != size) {
+        drawing_ = QImage(size, QImage::Format_RGB32);
+    }
     drawing_.setDevicePixelRatio(ratio);
     drawing_.fill(Qt::black);
     for (const Stroke& stroke : strokes_) {
@@ -298,7 +321,12 @@ void QuizWindow::AddStroke(const Stroke& stroke) {
     } else {
         RenderDrawing();
     }
-    update();
+    // Only the pixels around the line need painting again.
+    const QRect area = QRect(QPoint(stroke.x1, stroke.y1), QPoint(stroke.x2, stroke.y2))
+                           .normalized()
+                           .adjusted(-1, -1, 1, 1);
+    inked_ |= area;
+    update(area);
 }
 
 void QuizWindow::DrawLine(int x1, int y1, int x2, int y2, Colour colour) {
@@ -314,17 +342,26 @@ void QuizWindow::DrawBox(int x1, int y1, int x2, int y2, Colour colour) {
 }
 
 void QuizWindow::ClearDrawing() {
+    update(inked_);
     ResetDrawing();
-    update();
 }
 
-void QuizWindow::paintEvent(QPaintEvent* /*event*/) {
+void QuizWindow::paintEvent(QPaintEvent* event) {
     // Moved to a screen of another pixel ratio: draw the lines afresh.
     if (drawing_.devicePixelRatio() != devicePixelRatioF()) {
         RenderDrawing();
     }
+    // Black, and the lines copied from the drawing where there are any:
+    // copying the whole drawing would cost far more than the black.
     QPainter painter(this);
-    painter.drawImage(0, 0, drawing_);
+    painter.fillRect(event->rect(), Qt::black);
+    const QRect lines = event->rect() & inked_;
+    if (!lines.isEmpty()) {
+        const qreal ratio = drawing_.devicePixelRatio();
+        painter.drawImage(QRectF(lines), drawing_,
+                          QRectF(lines.x() * ratio, lines.y() * ratio, lines.width() * ratio,
+                                 lines.height() * ratio));
+    }
 }
 
 QLineEdit* QuizWindow::Box(Control box) const {

@@ -31,6 +31,8 @@ class QuizWindow : public QWidget, public FormServices {
     void ShowCentred();
 
     const Form1& Quiz() const { return form_; }
+    // For driving the handlers directly (benchmarks).
+    Form1& Quiz() { return form_; }
     // The lines drawn so far, over the black background, at the window's
     // device pixel ratio.
     const QImage& Drawing() const { return drawing_; }
@@ -72,6 +74,7 @@ class QuizWindow : public QWidget, public FormServices {
     RandomSource random_;
     std::vector<Stroke> strokes_; // since the last clear
     QImage drawing_;
+    QRect inked_; // holds every stroke since the last clear; black elsewhere
     bool activated_ = false;
     bool ended_ = false;
 
