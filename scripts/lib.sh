@@ -110,3 +110,27 @@ wait_for_window() {
     done
     return 1
 }
+
+# Saves a screenshot of the window once its first picture is painted (the
+# key cube is on screen); waits up to 30 s on a busy machine.
+save_first_picture() {
+    local id=$1 out=$2 i
+    for i in $(seq 1 300); do
+        if import -window "$id" "$out" 2>/dev/null; then
+            [ "$(yellow_pixels "$out" 66x36+15+75)" -gt 150 ] && return 0
+        fi
+        sleep 0.1
+    done
+    echo "The window's first picture never appeared." >&2
+    return 1
+}
+
+# Number of pure yellow pixels in a screenshot, optionally within a region
+# given as WxH+X+Y.
+yellow_pixels() {
+    local file=$1 crop=${2:-}
+    local args=("$file")
+    [ -n "$crop" ] && args+=(-crop "$crop" +repage)
+    convert "${args[@]}" -fill black +opaque '#FFFF00' -fill white -opaque '#FFFF00' \
+        -format '%[fx:round(mean*w*h)]' info:
+}

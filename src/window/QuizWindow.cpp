@@ -51,6 +51,9 @@ QFont GothicFont(const QStringList& families, int pixels) {
     font.setPixelSize(pixels);
     font.setBold(true);
     font.setStyleHint(QFont::SansSerif);
+    // Unhinted outlines look the same at these sizes and spare the
+    // auto-hinter's work on every glyph at start-up.
+    font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 QFont P(int pixels) {

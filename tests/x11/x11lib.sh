@@ -34,13 +34,7 @@ start_program() {
     APP_PID=$!
     WIN=$(wait_for_window) || fail "the window did not appear"
     # The first paint: wait until the key cube is on screen.
-    local i
-    for i in $(seq 1 300); do
-        shot "$WORK/start.png" 2>/dev/null &&
-            [ "$(yellow_pixels "$WORK/start.png" 66x36+15+75)" -gt 150 ] && return 0
-        sleep 0.1
-    done
-    fail "the key cube was never painted"
+    save_first_picture "$WIN" "$WORK/start.png" || fail "the key cube was never painted"
 }
 
 # Waits for the program to exit and checks its status.
@@ -60,15 +54,6 @@ expect_exit() {
 # Saves a screenshot of the window to the given file.
 shot() { import -window "$WIN" "$1"; }
 
-# Number of pure yellow pixels in a screenshot, optionally within a region
-# given as WxH+X+Y.
-yellow_pixels() {
-    local file=$1 crop=${2:-}
-    local args=("$file")
-    [ -n "$crop" ] && args+=(-crop "$crop" +repage)
-    convert "${args[@]}" -fill black +opaque '#FFFF00' -fill white -opaque '#FFFF00' \
-        -format '%[fx:round(mean*w*h)]' info:
-}
 
 # Number of pixels that differ between two screenshots, optionally within a
 # region given as WxH+X+Y.
