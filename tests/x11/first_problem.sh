@@ -20,7 +20,7 @@ figure=$(yellow_pixels "$WORK/first.png" 311x161+55+180)
 # Unmap and map again (as when minimised and restored): the same picture.
 xdotool windowunmap --sync "$WIN"
 xdotool windowmap --sync "$WIN"
-wait_same "$WORK/first.png" "" "picture changed after unmap/map"
+wait_for "picture changed after unmap/map" same_as "$WORK/first.png" ""
 
 # Another program takes the focus and gives it back: no second figure.
 xmessage -geometry +0+0 "another program" &
@@ -32,7 +32,7 @@ kill "$other" 2>/dev/null; wait "$other" 2>/dev/null || true
 # (Only the drawing is compared: the focused button shows its focus frame
 # once the window has the input focus.)
 for region in 66x36+15+75 311x161+55+180; do
-    wait_same "$WORK/first.png" "$region" "drawing changed after a focus change in $region"
+    wait_for "drawing changed after a focus change in $region" same_as "$WORK/first.png" "$region"
 done
 
 grep -v -e '^$' "$WORK/out.log" && fail "the program printed warnings"

@@ -67,16 +67,33 @@ changed_pixels() {
     compare -metric AE "$a" "$b" null: 2>&1 || true
 }
 
-# Waits (up to 10 s, the machine may be busy) until a fresh screenshot
-# matches a reference within a region, and fails with the message if never.
-wait_same() {
-    local reference=$1 region=$2 message=$3 i
-    for i in $(seq 1 100); do
-        shot "$WORK/now.png"
-        [ "$(changed_pixels "$reference" "$WORK/now.png" "$region")" = 0 ] && return 0
+# True when a fresh screenshot matches a reference within a region (the
+# whole window when the region is empty).
+same_as() {
+    shot "$WORK/now.png"
+    [ "$(changed_pixels "$1" "$WORK/now.png" "$2")" = 0 ]
+}
+
+# Retries a check (a command) for up to 10 s, as the program may still be
+# handling the last click on a busy machine; fails with the message if it
+# never holds.
+wait_for() {
+    local message=$1 i
+    shift
+    for i in $(seq 1 50); do
+        "$@" && return 0
         sleep 0.2
     done
     fail "$message"
+}
+
+# True when a fresh screenshot has more (or, with "none", no) yellow pixels
+# in the region than the given number.
+yellow_in() {
+    local region=$1 more_than=$2 n
+    shot "$WORK/now.png"
+    n=$(yellow_pixels "$WORK/now.png" "$region")
+    if [ "$more_than" = none ]; then [ "$n" = 0 ]; else [ "$n" -gt "$more_than" ]; fi
 }
 
 # Clicks the window at client coordinates x y.
