@@ -63,19 +63,21 @@ build_fuzzers() {
 # Qt wants a private runtime directory; give it one instead of a warning.
 ensure_runtime_dir() {
     if [ -z "${XDG_RUNTIME_DIR:-}" ] || [ ! -d "$XDG_RUNTIME_DIR" ]; then
-        XDG_RUNTIME_DIR=$(mktemp -d /tmp/runtime-XXXXXX)
-        chmod 700 "$XDG_RUNTIME_DIR"
+        XDG_RUNTIME_DIR=${TMPDIR:-/tmp}/density-drill-runtime-$(id -u)
+        mkdir -p -m 700 "$XDG_RUNTIME_DIR"
         export XDG_RUNTIME_DIR
     fi
 }
 
 # Starts Xvfb on a free display, sets DISPLAY and XVFB_PID. The caller stops
-# it with stop_xvfb (an EXIT trap is the usual place).
+# it with stop_xvfb (an EXIT trap is the usual place). -noreset: by default
+# the server resets whenever its last client leaves, and a client that
+# connects during the reset is refused ("could not connect to display").
 start_xvfb() {
     local fifo
     fifo=$(mktemp -u /tmp/xvfb-display-XXXXXX)
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp 3>"$fifo" \
+    Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp -noreset 3>"$fifo" \
         >/dev/null 2>&1 &
     XVFB_PID=$!
     local number
@@ -86,6 +88,14 @@ start_xvfb() {
         return 1
     fi
     export DISPLAY=":$number"
+    # Wait until the server really answers before anyone connects to it.
+    local i
+    for i in $(seq 1 100); do
+        xwininfo -root >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    echo "Xvfb on $DISPLAY does not answer" >&2
+    return 1
 }
 
 stop_xvfb() {

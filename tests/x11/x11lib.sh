@@ -32,7 +32,13 @@ start_program() {
     start_xvfb
     "$PROGRAM" >"$WORK/out.log" 2>&1 &
     APP_PID=$!
-    WIN=$(wait_for_window) || fail "the window did not appear"
+    if ! WIN=$(wait_for_window); then
+        kill -0 "$APP_PID" 2>/dev/null || echo "The program had ended." >&2
+        echo "DISPLAY=$DISPLAY; the program printed:" >&2
+        cat "$WORK/out.log" >&2
+        xwininfo -root -tree >&2 || true
+        fail "the window did not appear"
+    fi
     # The first paint: wait until the key cube is on screen.
     save_first_picture "$WIN" "$WORK/start.png" || fail "the key cube was never painted"
 }
