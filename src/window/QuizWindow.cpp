@@ -219,11 +219,8 @@ void QuizWindow::BuildControls() {
             const QString spoken = index == 11 ? QString("小数点") : caption;
             auto* key = button(name.constData(), keyLeft[col], keyTop[row], 49, 33, caption,
                                P(index == 10 ? Pt9_75 : Pt14_25), spoken + "のキー");
-            connect(key, &QPushButton::clicked, this, [this, index] {
-                if (!ended_) {
-                    form_.Command2_Click(index);
-                }
-            });
+            connect(key, &QPushButton::clicked, this,
+                    [this, index] { form_.Command2_Click(index); });
             keys[static_cast<std::size_t>(index)] = key;
         }
     }
@@ -245,21 +242,9 @@ void QuizWindow::BuildControls() {
     auto* text5 = box("Text5", 584, 552, 201, 18, font(), Qt::AlignLeft, false, "制作者と制作年月");
     text5->setText("制作 理科ドリル工房 2026年12月");
 
-    connect(command1, &QPushButton::clicked, this, [this] {
-        if (!ended_) {
-            form_.Command1_Click();
-        }
-    });
-    connect(command3, &QPushButton::clicked, this, [this] {
-        if (!ended_) {
-            form_.Command3_Click();
-        }
-    });
-    connect(command5, &QPushButton::clicked, this, [this] {
-        if (!ended_) {
-            form_.Command5_Click();
-        }
-    });
+    connect(command1, &QPushButton::clicked, this, [this] { form_.Command1_Click(); });
+    connect(command3, &QPushButton::clicked, this, [this] { form_.Command3_Click(); });
+    connect(command5, &QPushButton::clicked, this, [this] { form_.Command5_Click(); });
 
     // Keyboard focus order; the window opens on Quit.
     QList<QWidget*> order{command1, command5, text7_, command3};
@@ -424,11 +409,8 @@ void QuizWindow::SetPosition(Control box, int left, int top) {
     }
 }
 
+// Called once: after it the quiz ignores every event, so no handler runs.
 void QuizWindow::EndProgram() {
-    if (ended_) {
-        return;
-    }
-    ended_ = true;
     close();
     QCoreApplication::exit(0);
 }
@@ -456,9 +438,8 @@ void QuizWindow::showEvent(QShowEvent* event) {
 }
 
 void QuizWindow::closeEvent(QCloseEvent* event) {
-    // Closing from the title bar ends the program like Quit.
-    if (!ended_) {
-        form_.Command1_Click();
-    }
+    // Closing from the title bar ends the program like Quit (which does
+    // nothing more once the program has ended).
+    form_.Command1_Click();
     event->accept();
 }

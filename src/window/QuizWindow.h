@@ -76,7 +76,6 @@ class QuizWindow : public QWidget, public FormServices {
     QImage drawing_;
     QRect inked_; // holds every stroke since the last clear; black elsewhere
     bool activated_ = false;
-    bool ended_ = false;
 
     std::array<QLineEdit*, 11> text1_{}; // 1..10
     std::array<QLineEdit*, 11> text2_{}; // 1..10
