@@ -135,12 +135,15 @@ save_first_picture() {
     return 1
 }
 
-# Number of pure yellow pixels in a screenshot, optionally within a region
-# given as WxH+X+Y.
-yellow_pixels() {
-    local file=$1 crop=${2:-}
+# Number of pixels of exactly the given colour (#RRGGBB) in a screenshot,
+# optionally within a region given as WxH+X+Y.
+colour_pixels() {
+    local file=$1 colour=$2 crop=${3:-}
     local args=("$file")
     [ -n "$crop" ] && args+=(-crop "$crop" +repage)
-    convert "${args[@]}" -fill black +opaque '#FFFF00' -fill white -opaque '#FFFF00' \
+    convert "${args[@]}" -fill black +opaque "$colour" -fill white -opaque "$colour" \
         -format '%[fx:round(mean*w*h)]' info:
 }
+
+# Number of pure yellow pixels, the colour of every drawn line.
+yellow_pixels() { colour_pixels "$1" '#FFFF00' "${2:-}"; }

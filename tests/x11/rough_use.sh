@@ -43,5 +43,5 @@ xdotool type --window "$WIN" --delay 5 'abc'
 for _ in $(seq 1 10); do click_at 740 520; done
 expect_exit 0
 
-grep -v -e '^$' "$WORK/out.log" && fail "the program printed something"
+expect_quiet
 echo "ok"

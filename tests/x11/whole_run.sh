@@ -97,5 +97,5 @@ wait_for "Enter did not grade" yellow_in $label8 20
 xdotool key shift+Tab shift+Tab shift+Tab space
 expect_exit 0
 
-grep -v -e '^$' "$WORK/out.log" && fail "the program printed warnings"
+expect_quiet
 echo "ok"

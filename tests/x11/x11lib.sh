@@ -57,6 +57,13 @@ expect_exit() {
     [ "$status" -eq "$want" ] || fail "exit status $status, expected $want"
 }
 
+# Fails if the program wrote anything but blank lines to its output.
+expect_quiet() {
+    if grep -v -e '^$' "$WORK/out.log"; then
+        fail "the program printed the lines above"
+    fi
+}
+
 # Saves a screenshot of the window to the given file.
 shot() { import -window "$WIN" "$1"; }
 
