@@ -3,12 +3,13 @@
 
 # Debian packages the program needs to build and run.
 RUN_PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins fonts-ipafont-gothic
-    xvfb xauth xdotool x11-utils xclip imagemagick)
+    xvfb xauth xdotool x11-utils imagemagick)
 # ...and to run the tests. libx11-dev: a test helper that asks the window to
 # close as a window manager does. dbus, at-spi2-core, gir1.2-atspi-2.0 and
 # python3-gi: reading the window's accessibility tree as a screen reader does.
+# xclip: reading a box's text the way a pupil copies it.
 TEST_PACKAGES=("${RUN_PACKAGES[@]}" googletest libgtest-dev libx11-dev
-    dbus at-spi2-core gir1.2-atspi-2.0 python3-gi)
+    dbus at-spi2-core gir1.2-atspi-2.0 python3-gi xclip)
 # ...and the benchmarks, built with the tests (scripts/bench runs them):
 # libbenchmark-dev for the click handlers' timings; the start-up probe uses
 # libx11-dev too.
